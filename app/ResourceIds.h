@@ -1,0 +1,82 @@
+#pragma once
+// Resource identifiers shared by the .rc files and the code. Plain macros, because
+// the resource compiler reads this file too.
+
+#define IDI_APP_ICON 128
+
+#define IDD_SETTINGS_DIALOG 102
+#define IDD_NODEV_DIALOG 136
+
+// Strings
+#define IDS_STR_TITLE 33088
+#define IDS_CONF_WAVE 33090
+#define IDS_CONF_MIDI_CABLE 33092
+#define IDS_PROP_VER 33093
+#define IDS_PROP_COPYR 33094
+#define IDS_README_NAME 33095
+#define IDS_MSG_NODEV 33100
+#define IDS_GRP_BUF_SIZE 33101
+#define IDS_ABB_MIN 33102
+#define IDS_ABB_MAX 33103
+#define IDS_GRP_DIGITAL_OUT 33104
+#define IDS_BN_AC3 33105
+#define IDS_GRP_AUDIO_PORT 33106
+#define IDS_GRP_ASIO 33108
+#define IDS_BN_ASIO_SMALLER 33109
+#define IDS_BN_ASIO_MON 33110
+#define IDS_STATIC_STEINBERG 33111
+#define IDS_GRP_MIDI_IN_TYPE 33112
+#define IDS_BN_MIDI_IN_TYPE 33113
+#define IDS_OK 33114
+#define IDS_CANCEL 33115
+#define IDS_APPLY 33116
+#define IDS_README 33117
+#define IDS_STATIC_REALTIME 33124
+#define IDS_STATIC_STABILITY 33125
+#define IDS_FMT_ASIO_BUF_SIZE 33127
+#define IDS_GRP_PERFORMANCE 33128
+#define IDS_BN_MULTI_WDM 33130
+// The framework's application-title string: a single space, so message boxes have a blank caption.
+#define IDS_APP_TITLE 57344
+
+// The framework's standard help command.
+#define ID_HELP 0xE146
+
+// Controls of the settings window
+#define IDC_CHK_MIDI_LIGHT_LOAD 1000
+#define IDC_CHK_ASIO_DIRECT_MON 1003
+#define IDC_SLD_BUFFER_SIZE 1013
+#define IDC_CHK_SPDIF_PASSTHRU 1014
+#define IDC_CHK_ASIO_SMALLER 1028
+#define IDC_TXT_COPYRIGHT 1032
+#define IDC_TXT_VERSION 1033
+#define IDC_TXT_ASIO_CREDIT 1034
+#define IDC_BTN_README 1035
+#define IDC_CHK_MULTI_WDM 1036
+#define IDC_GRP_ASIO 1037
+#define IDC_GRP_BUF_SIZE 1038
+#define IDC_GRP_AUDIO_PORT 1039
+#define IDC_GRP_DIGITAL_OUT 1040
+#define IDC_GRP_MIDI_IN 1041
+#define IDC_TXT_MAX 1042
+#define IDC_TXT_NODEV_MSG 1043
+#define IDC_BTN_APPLY 1044
+#define IDC_TXT_MIN 1045
+#define IDC_TXT_ASIO_BUF_SIZE 1046
+#define IDC_TXT_TICK1 1050
+#define IDC_TXT_TICK2 1051
+#define IDC_TXT_TICK3 1052
+#define IDC_TXT_TICK4 1053
+#define IDC_TXT_TICK5 1054
+#define IDC_TXT_TICK6 1055
+#define IDC_TXT_TICK7 1056
+#define IDC_TXT_TICK8 1057
+#define IDC_TXT_TICK9 1058
+#define IDC_TXT_TICK10 1059
+#define IDC_TXT_TICK11 1060
+#define IDC_TXT_TICK_DEFAULT 1061
+#define IDC_GRP_PERFORMANCE 1062
+#define IDC_TXT_REALTIME_LABEL 1063
+#define IDC_TXT_STABILITY_LABEL 1064
+#define IDC_TXT_REALTIME_METER 1101
+#define IDC_TXT_STABILITY_METER 1102
