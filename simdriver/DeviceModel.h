@@ -13,6 +13,9 @@ constexpr uint32_t kSimIdentityBytes = 2048;
 constexpr uint32_t kSimStatusScriptMax = 16;
 constexpr uint32_t kSimFailureSlots = 8;
 constexpr uint32_t kSimTraceCapacity = 512;
+constexpr uint32_t kSimCodeCount = 6;
+constexpr uint32_t kSimStatusOffset = 324; // the status word of the settings record
+constexpr uint32_t kSimNoPatch = 0xFFFFFFFF;
 
 // The six control codes a unit answers.
 constexpr uint32_t kSimGetSettings = 0x2221E8;
@@ -40,7 +43,7 @@ struct SimUnitScenario {
     int32_t writeStatuses[kSimStatusScriptMax]; // answers to successive writes
     uint32_t writeStatusCount; // 0: always 0; after the script the last entry repeats
     uint32_t storeWrites;      // 1: a write replaces record bytes 0..323
-    uint32_t patchOffset;      // a write's answer has this word changed ... (0xFFFFFFFF: none)
+    uint32_t patchOffset;      // a write's answer has this word changed ... (kSimNoPatch: none)
     int32_t patchValue;        // ... to this value (the stored record keeps what was sent)
     uint32_t streamUnitCount;  // stream-state answer: unit count (0: reports none) and rate
     int32_t streamRate;
@@ -64,7 +67,8 @@ struct SimCounters {
     uint32_t opens[kSimUnitCount];        // successful opens
     uint32_t closes[kSimUnitCount];
     uint32_t failedOpens[kSimUnitCount];  // open attempts on an absent unit
-    uint32_t requests[kSimUnitCount][6];  // per code, in the order of the kSim... codes above
+    // requests served, per code in the order of the kSim... codes above
+    uint32_t requests[kSimUnitCount][kSimCodeCount];
     uint32_t operations;                  // all opens, closes and requests since reset
     uint32_t traceTotal;                  // entries ever traced (the trace keeps the first
                                           // kSimTraceCapacity)
@@ -75,7 +79,8 @@ public:
     // The embedded default: one TX-90KL at 48000 Hz on link 1 that stores what it is sent
     // and answers status 0; counters and trace cleared.
     void Reset();
-    // Replaces the scenario; counters and trace are kept.
+    // Replaces the scenario; counters and trace are kept, the status scripts start again
+    // (editing the scenario in place does not restart them).
     void SetScenario(const SimScenario& scenario);
     const SimScenario& Scenario() const { return m_scenario; }
     SimScenario& EditScenario() { return m_scenario; }
@@ -98,9 +103,29 @@ public:
 
     // Exact buffer length of a control code, 0 for an unknown code.
     static uint32_t CodeLength(uint32_t code);
+    // Position of a code in SimCounters::requests; kSimCodeCount for an unknown code.
+    static uint32_t CodeIndex(uint32_t code);
+
+    // Scenario building blocks, shared by Reset, tests and the control tool.
+    // The embedded default scenario: unit 0 present, units 1 to 3 default but absent.
+    static void FillDefaultScenario(SimScenario& scenario);
+    // A default unit (rate table, field defaults, status answers, 48000 Hz), absent.
+    static void FillDefaultUnit(SimUnitScenario& unit);
+    // Little-endian word of the unit's record; an offset past the record is ignored / reads 0.
+    static void SetRecordWord(SimUnitScenario& unit, uint32_t offset, int32_t value);
+    static int32_t RecordWord(const SimUnitScenario& unit, uint32_t offset);
+    // Identity bytes from a null-terminated text, cut at kSimIdentityBytes; the rest zeroed.
+    static void SetIdentity(SimUnitScenario& unit, const char* text);
 
 private:
+    void CountOperation();
+    void Trace(uint32_t unit, uint32_t operation, uint32_t code, bool accepted);
+    void Serve(uint32_t unit, uint32_t index, uint8_t* buffer, uint32_t limit);
+    bool FailsCode(uint32_t unit, uint32_t code) const;
+    int32_t NextWriteStatus(uint32_t unit);
+
     SimScenario m_scenario;
     SimCounters m_counters;
     SimTraceEntry m_trace[kSimTraceCapacity];
+    uint32_t m_writesAnswered[kSimUnitCount]; // position in each unit's status script
 };
