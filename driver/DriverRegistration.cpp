@@ -4,7 +4,6 @@
 #include "app/ResourceIds.h"
 #include "app/TextHelpers.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
@@ -33,11 +32,12 @@ bool ReadOpenValue(RegistryPort& registry, RegistryKey key, const char16_t* valu
     }
     // Read aside first so that a failing read cannot leave partial data in the caller's buffer.
     std::vector<std::uint8_t> data(bufferBytes);
+    // The value may have changed since the size query; the rule holds for what is read too.
     size = bufferBytes;
-    if (!registry.QueryValue(key, valueName, data.data(), size)) {
+    if (!registry.QueryValue(key, valueName, data.data(), size) || !(size < bufferBytes)) {
         return false;
     }
-    bytesRead = std::min(size, bufferBytes);
+    bytesRead = size;
     std::memcpy(buffer, data.data(), bufferBytes);
     return true;
 }
