@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "app/CTuneboxApp.h"
 
-// Placeholder entry until the application object exists.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+// The one application object; the framework's entry runs it.
+CTuneboxApp theApp;

@@ -1,0 +1,5 @@
+#pragma once
+#include "platform/PlatformPorts.h"
+
+// The program's seams, wired once to the Win32 backends.
+PlatformPorts& ApplicationPorts();
