@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -18,15 +22,13 @@ TestApp theTestApp;
 
 constexpr wchar_t kTitle[] = L"Framework test";
 
-HWND WaitForTestDialog() {
-    return ui::WaitForWindow(kTitle, ::GetCurrentProcessId());
-}
-
-// Runs the dialog while driver works it from a second thread; driver gets the window.
-INT_PTR RunDriven(TestDialog& dialog, const std::function<void(HWND)>& driver) {
+// Runs the dialog while driver works it from a second thread; driver gets the window, found
+// by its title.
+INT_PTR RunDriven(TestDialog& dialog, const std::function<void(HWND)>& driver,
+                  const wchar_t* title = kTitle) {
     return ui::RunModalDriven([&] { return dialog.DoModal(); },
                               [&] {
-                                  HWND window = WaitForTestDialog();
+                                  HWND window = ui::WaitForWindow(title, ::GetCurrentProcessId());
                                   ASSERT_NE(window, nullptr);
                                   driver(window);
                               });
@@ -51,7 +53,7 @@ TEST(DataExchange, CheckMemberShownAndReadBack) {
         int afterOK;
     };
     // Values outside 0..2 show unchecked and come back as 0.
-    const Case cases[] = {{0, 0, 0, 0}, {1, 1, 1, 1}, {7, 0, 0, 0}, {-1, 0, 0, 0}};
+    const Case cases[] = {{0, 0, 0, 0}, {1, 1, 1, 1}, {2, 1, 2, 1}, {7, 0, 0, 0}, {-1, 0, 0, 0}};
     for (const Case& c : cases) {
         TestDialog dialog;
         dialog.m_boxA = c.member;
@@ -168,6 +170,75 @@ TEST(MessageMap, RoutesCommandsScrollsTimerAndSystemCommands) {
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(dialog.sysCommands, 1);
+}
+
+TEST(MessageMap, PaintAndDragIconReachTheirHandlers) {
+    TestDialog dialog;
+    dialog.dragIcon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512)); // the application icon
+    RunDriven(dialog, [&](HWND window) {
+        EXPECT_EQ(::SendMessageW(window, WM_QUERYDRAGICON, 0, 0),
+                  reinterpret_cast<LRESULT>(dialog.dragIcon));
+        const int before = dialog.paints;
+        ::InvalidateRect(window, nullptr, TRUE);
+        EXPECT_TRUE(ui::WaitUntil([&] { return dialog.paints > before; }));
+        // The handler left the painting to the default processing, which validated the window.
+        EXPECT_TRUE(ui::WaitUntil([&] { return !::GetUpdateRect(window, nullptr, FALSE); }));
+        Finish(window, IDCANCEL);
+    });
+}
+
+TEST(MessageMap, AFailingHandlerLeavesTheDialogRunning) {
+    TestDialog dialog;
+    INT_PTR result = RunDriven(dialog, [&](HWND window) {
+        ui::ClickAndWait(window, IDC_TEST_THROW);
+        ui::ClickAndWait(window, IDC_TEST_BOX_A);
+        EXPECT_EQ(dialog.optionClicks, 1);
+        Finish(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.m_boxA, 1);
+}
+
+TEST(Wrappers, SliderButtonAndWindowOperations) {
+    TestDialog dialog;
+    int clampedHigh = -1, clampedLow = -1, tics = -1, firstTic = -1, secondTic = -1, noTic = 0;
+    dialog.afterInit = [&](TestDialog& d) {
+        d.m_slider.SetRangeMin(0, TRUE);
+        d.m_slider.SetRangeMax(9, TRUE);
+        d.m_slider.SetPos(12);
+        clampedHigh = d.m_slider.GetPos();
+        d.m_slider.SetPos(-3);
+        clampedLow = d.m_slider.GetPos();
+        d.m_slider.SetPos(3);
+        d.m_slider.ClearTics(TRUE);
+        d.m_slider.SetTic(2);
+        d.m_slider.SetTic(5);
+        tics = d.m_slider.GetNumTics();
+        firstTic = d.m_slider.GetTicPos(0);
+        secondTic = d.m_slider.GetTicPos(1);
+        noTic = d.m_slider.GetTicPos(2);
+        d.m_apply.EnableWindow(FALSE);
+        d.ModifyStyle(WS_SYSMENU, 0);
+        d.SetWindowText(u"Framework test ä");
+    };
+    RunDriven(
+        dialog,
+        [&](HWND window) {
+            HWND slider = ::GetDlgItem(window, IDC_TEST_SLIDER);
+            EXPECT_EQ(::SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 9);
+            EXPECT_EQ(::SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
+            EXPECT_FALSE(ui::IsEnabled(window, IDC_TEST_APPLY));
+            EXPECT_EQ(::GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
+            Finish(window, IDCANCEL);
+        },
+        L"Framework test ä");
+    EXPECT_EQ(clampedHigh, 9);
+    EXPECT_EQ(clampedLow, 0);
+    EXPECT_EQ(tics, 4); // the two set and the two at the ends
+    EXPECT_GT(firstTic, 0);
+    EXPECT_GT(secondTic, firstTic);
+    EXPECT_EQ(noTic, -1);
+    EXPECT_EQ(dialog.m_slider.GetRangeMax(), 0) << "no control after the dialog has gone";
 }
 
 TEST(Application, NameComesFromTheStringTable) {

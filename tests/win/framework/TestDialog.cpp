@@ -1,11 +1,16 @@
 #include "tests/win/framework/TestDialog.h"
 
+#include <stdexcept>
+
 #include "app/ResourceIds.h"
 #include "framework/AfxMessageBox.h"
 #include "tests/win/framework/FrameworkTestIds.h"
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
 ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_BN_CLICKED(IDC_TEST_THROW, &TestDialog::OnThrowClicked)
 ON_BN_CLICKED(IDC_TEST_BOX_A, &TestDialog::OnOptionClicked)
 ON_BN_CLICKED(IDC_TEST_PROMPT, &TestDialog::OnPromptClicked)
 ON_WM_HSCROLL()
@@ -62,4 +67,17 @@ void TestDialog::OnTimer(UINT_PTR timerId) {
 void TestDialog::OnSysCommand(UINT command, LPARAM lParam) {
     ++sysCommands;
     CDialog::OnSysCommand(command, lParam);
+}
+
+void TestDialog::OnPaint() {
+    ++paints;
+    CDialog::OnPaint();
+}
+
+HCURSOR TestDialog::OnQueryDragIcon() {
+    return dragIcon;
+}
+
+void TestDialog::OnThrowClicked() {
+    throw std::runtime_error("handler failed");
 }

@@ -31,6 +31,8 @@ public:
     std::atomic<int> timerTicks{0};
     std::atomic<UINT_PTR> lastTimerId{0};
     std::atomic<int> sysCommands{0};
+    std::atomic<int> paints{0};
+    HICON dragIcon = nullptr;
 
     BOOL OnInitDialog() override;
 
@@ -43,6 +45,9 @@ protected:
     void OnHScroll(UINT code, UINT position, HWND scrollBar);
     void OnTimer(UINT_PTR timerId);
     void OnSysCommand(UINT command, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnThrowClicked();
 
     DECLARE_MESSAGE_MAP()
 };
