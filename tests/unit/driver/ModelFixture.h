@@ -1,9 +1,8 @@
 #pragma once
-// The driver interface against the simulated device behind the fake kernel seam. The model's
-// trace, written out as text, shows the exact request sequence: "o2" an open of unit 2 that
-// succeeded, "x2" one that failed, "c2" a close, and a request by its code letter (G get
-// settings, S set settings, T stream state, I identity, M match mode, R sample rate) with "!"
-// when the unit failed it.
+// The driver interface against the simulated device behind the fake kernel seam, with the
+// model's trace as text (TraceText.h).
+
+#include "TraceText.h"
 
 #include "driver/DeviceSlotSet.h"
 #include "simdriver/DeviceModel.h"
@@ -14,6 +13,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ModelFixture : public ::testing::Test {
 protected:
@@ -50,44 +50,11 @@ protected:
     }
 
     std::string TraceText() const {
-        std::string text;
+        std::vector<SimTraceEntry> entries;
         for (std::uint32_t i = 0; i < model.TraceCount(); ++i) {
-            const SimTraceEntry& entry = model.TraceAt(i);
-            text += text.empty() ? "" : " ";
-            text += EntryText(entry);
+            entries.push_back(model.TraceAt(i));
         }
-        return text;
-    }
-
-    static std::string EntryText(const SimTraceEntry& entry) {
-        const std::string unit = std::to_string(entry.unit);
-        switch (entry.operation) {
-        case kSimOpen:
-            return (entry.accepted != 0 ? "o" : "x") + unit;
-        case kSimClose:
-            return "c" + unit;
-        default:
-            return CodeLetter(entry.code) + unit + (entry.accepted != 0 ? "" : "!");
-        }
-    }
-
-    static std::string CodeLetter(std::uint32_t code) {
-        switch (code) {
-        case kSimGetSettings:
-            return "G";
-        case kSimSetSettings:
-            return "S";
-        case kSimGetStreamState:
-            return "T";
-        case kSimGetIdentity:
-            return "I";
-        case kSimGetMatchMode:
-            return "M";
-        case kSimGetSampleRate:
-            return "R";
-        default:
-            return "?";
-        }
+        return ::TraceText(entries);
     }
 
     std::unique_ptr<DeviceModel> holder = std::make_unique<DeviceModel>();
