@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CTuneboxApp.h"
+#include "app/ResourceIds.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -108,6 +110,13 @@ TEST_F(RunningCopyTest, EmptyTitleMakesNoSearch) {
 
 TEST(InstanceMutexName, VendorPrefixFullStopAndExecutableName) {
     EXPECT_EQ(InstanceMutexName(), u"com.zelvarin.audio.Qzdp4406.exe");
+}
+
+TEST(CTuneboxApp, HelpCommandHasAHandlerAndNothingElse) {
+    CTuneboxApp app;
+    EXPECT_EQ(AfxGetApp(), &app);
+    EXPECT_TRUE(app.OnCmdMsg(ID_HELP, 0));
+    EXPECT_FALSE(app.OnCmdMsg(IDOK, 0));
 }
 
 } // namespace

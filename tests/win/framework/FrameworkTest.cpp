@@ -228,6 +228,8 @@ TEST(Wrappers, SliderButtonAndWindowOperations) {
             EXPECT_EQ(::SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 9);
             EXPECT_EQ(::SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
             EXPECT_FALSE(ui::IsEnabled(window, IDC_TEST_APPLY));
+            // OnInitDialog returned TRUE: the first tab stop has the focus.
+            EXPECT_EQ(ui::FocusOf(window), ::GetDlgItem(window, IDC_TEST_BOX_A));
             EXPECT_EQ(::GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU, 0);
             Finish(window, IDCANCEL);
         },
