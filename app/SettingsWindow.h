@@ -1,6 +1,6 @@
 #pragma once
 // The settings window the first copy runs: constructible from the program's ports with no
 // parent, with device slots to fill before it runs modally.
-#include "app/CSettingsStandInDlg.h"
+#include "ui/CTuneboxDlg.h"
 
-using SettingsWindow = CSettingsStandInDlg;
+using SettingsWindow = CTuneboxDlg;
