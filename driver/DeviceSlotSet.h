@@ -19,10 +19,11 @@ public:
     explicit DeviceSlotSet(KernelPort& kernel) : m_kernel(kernel) {}
 
     void BuildSlots();
-    const DeviceSlot& Slot(std::size_t i) const { return m_slots[i]; }
-    bool Probe(std::size_t i) const { return m_slots[i].Probe(m_kernel); }
+    const std::array<DeviceSlot, kSlotCount>& Slots() const { return m_slots; }
+    // Probe and SendRequest of slot i; false for an index past the four slots.
+    bool Probe(std::size_t i) const { return i < kSlotCount && m_slots[i].Probe(m_kernel); }
     bool SendRequest(std::size_t i, std::uint32_t code, void* buffer, std::uint32_t length) const {
-        return m_slots[i].SendRequest(m_kernel, code, buffer, length);
+        return i < kSlotCount && m_slots[i].SendRequest(m_kernel, code, buffer, length);
     }
 
     // Probes all four links, with no early exit; true when at least one opened.

@@ -20,8 +20,8 @@ TEST(DeviceSlots, FourLinksNumberedFromOne) {
     const std::u16string expected[] = {u"\\\\.\\Qzwm4406001", u"\\\\.\\Qzwm4406002",
                                        u"\\\\.\\Qzwm4406003", u"\\\\.\\Qzwm4406004"};
     for (std::size_t i = 0; i < DeviceSlotSet::kSlotCount; ++i) {
-        EXPECT_EQ(slots.Slot(i).index, static_cast<std::int32_t>(i));
-        EXPECT_EQ(std::u16string(slots.Slot(i).path), expected[i]);
+        EXPECT_EQ(slots.Slots()[i].index, static_cast<std::int32_t>(i));
+        EXPECT_EQ(std::u16string(slots.Slots()[i].path), expected[i]);
     }
 }
 
@@ -94,6 +94,10 @@ TEST_F(DeviceSlotSetTest, SendRequestClosesWhateverHappened) {
             << c.trace;
         EXPECT_EQ(TraceText(), c.trace);
     }
+    std::array<std::uint8_t, kSettingsRequestBytes> buffer{};
+    EXPECT_FALSE(
+        slots.SendRequest(4, IOCTL_DRV_GET_SETTINGS, buffer.data(), kSettingsRequestBytes));
+    EXPECT_FALSE(slots.Probe(DeviceSlotSet::kSlotCount));
 }
 
 } // namespace
