@@ -48,6 +48,15 @@ TEST(LanguageChoice, LoaderPicksTheTableOfTheUserLanguage) {
     EXPECT_EQ(text, u" ");
 }
 
+std::string Utf8(const std::wstring& text) {
+    const int length = static_cast<int>(text.size());
+    std::string utf8(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    return utf8;
+}
+
 // Room a control's frame takes from its caption, in pixels: the box of a check box, the edges
 // of a push button, the corners of a group box's frame either side of its title.
 int FrameAllowance(DWORD style) {
@@ -86,9 +95,7 @@ void ExpectCaptionFits(HWND control) {
     SelectObject(dc, old);
     ReleaseDC(control, dc);
 
-    std::string utf8(1024, '\0');
-    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), 1024, nullptr, nullptr));
-    SCOPED_TRACE("control " + std::to_string(GetDlgCtrlID(control)) + " \"" + utf8.c_str() + "\"");
+    SCOPED_TRACE("control " + std::to_string(GetDlgCtrlID(control)) + " \"" + Utf8(text) + "\"");
     EXPECT_LE(needed.right, available) << "text too wide";
     EXPECT_LE(needed.bottom, client.bottom) << "text too tall (wrapped into more lines)";
 }
