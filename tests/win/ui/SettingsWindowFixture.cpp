@@ -13,25 +13,6 @@ namespace {
 constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr UINT kSettleLimitMs = 15000;
 
-struct TitledSearch {
-    std::wstring title;
-    int controlId;
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTitled(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TitledSearch*>(param);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == search->process && ::GetDlgItem(window, search->controlId) != nullptr &&
-        ui::Text(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
@@ -46,10 +27,6 @@ BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
 }
 
 } // namespace
-
-std::wstring Wide(const std::u16string& text) {
-    return std::wstring(text.begin(), text.end());
-}
 
 std::wstring LoadWide(TextPort& texts, std::uint32_t id) {
     std::u16string text;
@@ -139,21 +116,15 @@ std::uint32_t SettingsWindowFixture::Requests(std::uint32_t code) {
 }
 
 HWND SettingsWindowFixture::FindTitledWindow(int controlId) const {
-    TitledSearch search{title, controlId, ::GetCurrentProcessId(), nullptr};
-    ::EnumWindows(&MatchTitled, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ::FindTitledWindow(::GetCurrentProcessId(), title, controlId);
 }
 
 HWND SettingsWindowFixture::WaitForSettingsWindow() const {
-    HWND found = nullptr;
-    ui::WaitUntil([&] { return (found = FindTitledWindow(IDC_SLD_BUFFER_SIZE)) != nullptr; });
-    return found;
+    return WaitForTitledWindow(::GetCurrentProcessId(), title, IDC_SLD_BUFFER_SIZE);
 }
 
 HWND SettingsWindowFixture::WaitForNoDeviceWindow() const {
-    HWND found = nullptr;
-    ui::WaitUntil([&] { return (found = FindTitledWindow(IDC_TXT_NODEV_MSG)) != nullptr; });
-    return found;
+    return WaitForTitledWindow(::GetCurrentProcessId(), title, IDC_TXT_NODEV_MSG);
 }
 
 HWND SettingsWindowFixture::FindMessageBox() {

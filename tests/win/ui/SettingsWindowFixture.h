@@ -12,6 +12,7 @@
 #include "tests/unit/driver/FakeRegistryPort.h"
 #include "tests/win/ui/LockedKernelPort.h"
 #include "tests/win/ui/RecordingShellPort.h"
+#include "tests/win/ui/TitledWindow.h"
 #include "ui/CTuneboxDlg.h"
 
 #include <gtest/gtest.h>
@@ -83,5 +84,4 @@ protected:
     std::u16string readmePath; // where the README is found
 };
 
-std::wstring Wide(const std::u16string& text);
 std::wstring LoadWide(TextPort& texts, std::uint32_t id);
