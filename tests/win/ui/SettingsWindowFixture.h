@@ -7,9 +7,9 @@
 
 #include "driver/DriverRegistration.h"
 #include "platform/PlatformPorts.h"
-#include "platform/win32/Win32TextPort.h"
 #include "tests/unit/driver/FakeFilePort.h"
 #include "tests/unit/driver/FakeRegistryPort.h"
+#include "tests/win/ui/HidingTextPort.h"
 #include "tests/win/ui/LockedKernelPort.h"
 #include "tests/win/ui/RecordingShellPort.h"
 #include "tests/win/ui/TitledWindow.h"
@@ -76,7 +76,7 @@ protected:
     FakeRegistryPort registry;
     FakeFilePort files;
     RecordingShellPort shell;
-    Win32TextPort texts;
+    HidingTextPort texts;
     PlatformPorts ports{kernel, registry, files, shell, texts};
     std::unique_ptr<CTuneboxDlg> dialog;
 

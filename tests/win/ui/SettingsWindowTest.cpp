@@ -224,6 +224,69 @@ TEST_F(Fixture, LevelOutsideTheSliderRangeIsShownAndWrittenAsTheNearestEnd) {
     }
 }
 
+// Counts the texts set into a control, on the window's own thread.
+class SetTextCounter {
+public:
+    explicit SetTextCounter(HWND control) : m_control(control) {
+        ::SetPropW(control, kCountProp, nullptr);
+        m_original = ::SetWindowLongPtrW(control, GWLP_WNDPROC,
+                                         reinterpret_cast<LONG_PTR>(&SetTextCounter::Procedure));
+        ::SetPropW(control, kOriginalProp, reinterpret_cast<HANDLE>(m_original));
+    }
+    ~SetTextCounter() { ::SetWindowLongPtrW(m_control, GWLP_WNDPROC, m_original); }
+    SetTextCounter(const SetTextCounter&) = delete;
+    SetTextCounter& operator=(const SetTextCounter&) = delete;
+
+    std::uintptr_t Count() const {
+        return reinterpret_cast<std::uintptr_t>(::GetPropW(m_control, kCountProp));
+    }
+
+private:
+    static constexpr const wchar_t* kCountProp = L"tx.settext.count";
+    static constexpr const wchar_t* kOriginalProp = L"tx.settext.original";
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_SETTEXT) {
+            const auto count = reinterpret_cast<std::uintptr_t>(::GetPropW(window, kCountProp));
+            ::SetPropW(window, kCountProp, reinterpret_cast<HANDLE>(count + 1));
+        }
+        const auto original = reinterpret_cast<WNDPROC>(::GetPropW(window, kOriginalProp));
+        return ::CallWindowProcW(original, window, message, wParam, lParam);
+    }
+
+    HWND m_control;
+    LONG_PTR m_original = 0;
+};
+
+TEST_F(Fixture, RefreshSetsOnlyTheTextsThatChanged) {
+    RunOpen([&](HWND settings) {
+        SetTextCounter size(::GetDlgItem(settings, IDC_TXT_ASIO_BUF_SIZE));
+        SetTextCounter realTime(::GetDlgItem(settings, IDC_TXT_REALTIME_METER));
+        SetTextCounter stability(::GetDlgItem(settings, IDC_TXT_STABILITY_METER));
+        const std::uint32_t before = Requests(kSimGetStreamState);
+        ASSERT_TRUE(ui::WaitUntil([&] { return Requests(kSimGetStreamState) >= before + 2; }));
+        Settle(settings);
+        EXPECT_EQ(size.Count() + realTime.Count() + stability.Count(), 0u);
+
+        // Another unit count at the same level: the size changes, the meter does not.
+        EditUnit(0, [](SimUnitScenario& unit) { unit.streamUnitCount = 2; });
+        ASSERT_TRUE(ui::WaitUntil([&] { return size.Count() == 1; }));
+        EXPECT_EQ(ui::ControlText(settings, IDC_TXT_ASIO_BUF_SIZE),
+                  L"ASIO Buffer Size:  480 samples");
+        EXPECT_EQ(realTime.Count() + stability.Count(), 0u);
+        Close(settings, IDCANCEL);
+    });
+}
+
+TEST_F(Fixture, MissingSizeFormatGivesAnEmptySizeLine) {
+    texts.hidden = {IDS_FMT_ASIO_BUF_SIZE};
+    RunOpen([&](HWND settings) {
+        EXPECT_EQ(ui::ControlText(settings, IDC_TXT_ASIO_BUF_SIZE), L"");
+        EXPECT_EQ(MeterLength(settings, IDC_TXT_REALTIME_METER), 5);
+        Close(settings, IDCANCEL);
+    });
+}
+
 // Screen x of the slider's tick at position.
 int TickScreenX(HWND slider, int position) {
     POINT point{static_cast<LONG>(::SendMessageW(slider, TBM_GETTICPOS, position, 0)), 0};
