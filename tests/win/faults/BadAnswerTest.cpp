@@ -177,7 +177,7 @@ TEST_F(BadAnswerFixture, EachBadAnswerHasItsDocumentedResult) {
         });
         const OkRun run = RunAndOk([&](HWND settings) {
             const DisplayTexts display = Display(settings);
-            EXPECT_EQ(display.size, row.size != nullptr ? row.size : TemplateDisplay().size);
+            EXPECT_EQ(display.size, row.size != nullptr ? row.size : DisplayTexts::Template().size);
         });
         EXPECT_EQ(run.opened, row.opens);
         EXPECT_EQ(run.ok.kind, row.okShows);

@@ -3,31 +3,6 @@
 #include "app/ResourceIds.h"
 #include "tests/win/support/UiDriver.h"
 
-namespace {
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t unit : text) {
-        out += unit < 0x80 ? static_cast<char>(unit) : '?';
-    }
-    return out;
-}
-} // namespace
-
-std::ostream& operator<<(std::ostream& out, const DisplayTexts& display) {
-    return out << '"' << Narrow(display.size) << "\" " << display.realTime.size() << '/'
-               << display.stability.size();
-}
-
-DisplayTexts TemplateDisplay() {
-    return {L"ASIO Buffer Size: --- samples", std::wstring(11, L'O'), L"O"};
-}
-
-DisplayTexts FaultFixture::Display(HWND settings) {
-    return {ui::ControlText(settings, IDC_TXT_ASIO_BUF_SIZE),
-            ui::ControlText(settings, IDC_TXT_REALTIME_METER),
-            ui::ControlText(settings, IDC_TXT_STABILITY_METER)};
-}
-
 void FaultFixture::Refresh(HWND settings) {
     ::SendMessageW(settings, WM_TIMER, RefreshTimerBlock::kRefreshTimerId, 0);
 }
@@ -75,19 +50,17 @@ bool FaultFixture::WaitForStart(HWND& settings, HWND& noDevice) const {
     return came;
 }
 
-bool FaultFixture::Dismiss(const Outcome& shown, HWND settings) {
-    if (shown.kind == Outcome::Message) {
-        ui::AnswerMessageBox(shown.window);
-        ui::WaitUntilGone(shown.window);
-        Settle(settings);
-        return true;
+ShownWindow FaultFixture::ShownOf(const Outcome& outcome) {
+    switch (outcome.kind) {
+    case Outcome::Nothing:
+        return {Shown::Nothing, nullptr};
+    case Outcome::Message:
+        return {Shown::Message, outcome.window};
+    case Outcome::NoDevice:
+        return {Shown::NoDevice, outcome.window};
+    default:
+        return {};
     }
-    if (shown.kind == Outcome::NoDevice) {
-        ui::Click(shown.window, IDOK);
-        ui::WaitUntilGone(shown.window);
-        return false;
-    }
-    return shown.kind == Outcome::Nothing;
 }
 
 OkRun FaultFixture::RunAndOk(const std::function<void(HWND)>& look) {
@@ -97,14 +70,14 @@ OkRun FaultFixture::RunAndOk(const std::function<void(HWND)>& look) {
         HWND noDevice = nullptr;
         ASSERT_TRUE(WaitForStart(settings, noDevice));
         if (settings == nullptr) {
-            Dismiss({Outcome::NoDevice, noDevice, L"", 0}, nullptr);
+            Dismiss({Shown::NoDevice, noDevice}, nullptr);
             return;
         }
         run.opened = true;
         look(settings);
         ui::Click(settings, IDOK);
         run.ok = AwaitOutcome(settings, [&] { return !::IsWindow(settings); });
-        Dismiss(run.ok, settings);
+        Dismiss(ShownOf(run.ok), settings);
     });
     return run;
 }

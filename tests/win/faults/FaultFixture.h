@@ -3,25 +3,13 @@
 // held back: every refresh of the display is one the test makes, so a run's device operations
 // can be counted and repeated exactly.
 
+#include "tests/win/faults/DisplayTexts.h"
 #include "tests/win/faults/RefreshTimerBlock.h"
+#include "tests/win/faults/ShownWindow.h"
 #include "tests/win/ui/SettingsWindowFixture.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
-
-// What the buffer size display shows: the size line and the two meter rows.
-struct DisplayTexts {
-    std::wstring size;
-    std::wstring realTime;
-    std::wstring stability;
-
-    bool operator==(const DisplayTexts&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const DisplayTexts& display);
-
-// The display as the window template shows it before the first refresh.
-DisplayTexts TemplateDisplay();
 
 // How a window run that opens, is looked at and is closed with OK went.
 struct OkRun {
@@ -35,14 +23,12 @@ protected:
     // Waits for the settings window with its title, initialised, or for the no-device window
     // that comes in its place at start; false when neither came.
     bool WaitForStart(HWND& settings, HWND& noDevice) const;
-    // Answers what an action showed: a message box is confirmed (true), the no-device window
-    // is closed, which ends the settings window (false). Nothing shown: true.
-    static bool Dismiss(const Outcome& shown, HWND settings);
+    static ShownWindow ShownOf(const Outcome& outcome);
     // Runs the window; when it opens, look sees it, then OK is pressed and what that shows is
     // answered. When the no-device window comes instead, it is closed.
     OkRun RunAndOk(const std::function<void(HWND)>& look);
 
-    static DisplayTexts Display(HWND settings);
+    static DisplayTexts Display(HWND settings) { return DisplayTexts::Read(settings); }
     // One refresh on the window's thread, as a tick of its timer makes it.
     static void Refresh(HWND settings);
 

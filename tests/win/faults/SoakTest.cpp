@@ -24,12 +24,16 @@ constexpr std::uint64_t kPagefileToleranceBytes = 512 * 1024;
 using SoakFixture = FaultFixture;
 
 TEST_F(SoakFixture, TenThousandRefreshesLeaveNothingBehind) {
-    // Two unit counts in turn, so that every refresh sets a new size line.
+    // Two unit counts in turn, so that every refresh sets a new size line. The window is
+    // painted before each reading: painting makes objects of its own the first time (themes,
+    // fonts), and both readings must be taken in the same state.
     auto refresh = [&](HWND settings, int count) {
         for (int i = 0; i < count; ++i) {
             EditUnit(0, [&](SimUnitScenario& unit) { unit.streamUnitCount = 1 + i % 2; });
             Refresh(settings);
         }
+        ::RedrawWindow(settings, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Settle(settings);
     };
     RunOpen([&](HWND settings) {

@@ -2,6 +2,7 @@
 // as the windows promise for the point where the unplug lands, and leaves no link open.
 
 #include "tests/win/faults/FaultFixture.h"
+#include "tests/win/faults/UnplugPhases.h"
 
 #include "app/ResourceIds.h"
 #include "tests/win/support/UiDriver.h"
@@ -42,41 +43,8 @@ struct SessionRun {
     std::uint32_t writes = 0; // writes the device served
 };
 
-// The phase an unplug lands in is that of the first request, from the unplug on, that the
-// device served in the clean run: that request is the first one refused. An unplug just before
-// a close, or before the open of a link that is absent anyway, changes nothing by itself.
-enum class Phase { Start, Refresh, FirstWrite, SecondWrite, OkWrite, AfterLastRequest };
-
-struct PhaseOutcome {
-    Phase phase;
-    const char* name;
-    bool opens; // else the no-device window comes up at start, in the settings window's place
-    Kind apply; // Undecided: the step never ran
-    Kind ok;
-    INT_PTR result;
-    std::uint32_t writes;
-};
-// In every phase from a refresh on, the display keeps what the last refresh before the unplug
-// showed, and the session goes on until a write or Apply's presence check meets the absence.
-constexpr PhaseOutcome kOutcomes[] = {
-    {Phase::Start, "start: presence or read", false, Kind::Undecided, Kind::Undecided, IDCANCEL, 0},
-    {Phase::Refresh, "a refresh", true, Kind::NoDevice, Kind::Undecided, IDCANCEL, 0},
-    {Phase::FirstWrite, "Apply: presence or first write", true, Kind::NoDevice, Kind::Undecided,
-     IDCANCEL, 0},
-    {Phase::SecondWrite, "Apply: repeated write", true, Kind::NoDevice, Kind::Undecided, IDCANCEL,
-     1},
-    {Phase::OkWrite, "OK: write", true, Kind::Message, Kind::NoDevice, IDOK, 2},
-    {Phase::AfterLastRequest, "after the last request", true, Kind::Message, Kind::Nothing, IDOK,
-     3},
-};
-
-const PhaseOutcome& OutcomeOf(Phase phase) {
-    return *std::find_if(std::begin(kOutcomes), std::end(kOutcomes),
-                         [&](const PhaseOutcome& o) { return o.phase == phase; });
-}
-
 struct Landing {
-    Phase phase = Phase::AfterLastRequest;
+    UnplugPhase phase = UnplugPhase::AfterLastRequest;
     std::uint32_t refused = 0; // operation of the first request refused; 0 when none is
     int lastShownStep = -1;    // step of the last refresh that still went through
 };
@@ -90,39 +58,36 @@ int StepOf(const SessionRun& clean, std::uint32_t operation) {
     return step;
 }
 
+// An unplug just before operation unplugAt: the first request from there on that the device
+// served in the clean run is the first one refused. An unplug before a close, or before the
+// open of a link that is absent anyway, changes nothing by itself.
 Landing LandingOf(const SessionRun& clean, const std::vector<SimTraceEntry>& trace,
                   std::uint32_t unplugAt) {
     Landing landing;
-    int writesServed = 0;
-    for (std::uint32_t i = 0; i < trace.size(); ++i) {
+    bool readServed = false;
+    std::uint32_t writesServed = 0;
+    std::uint32_t refusedCode = 0;
+    for (std::uint32_t i = 0; i < trace.size() && refusedCode == 0; ++i) {
         const std::uint32_t operation = i + 1;
         if (trace[i].operation != kSimControl || trace[i].accepted == 0) {
             continue;
         }
-        const std::uint32_t code = trace[i].code;
         if (operation >= unplugAt) {
             landing.refused = operation;
-            if (code == kSimGetSettings) {
-                landing.phase = Phase::Start;
-            } else if (code == kSimGetStreamState) {
-                landing.phase = Phase::Refresh;
-            } else {
-                const Phase writes[] = {Phase::FirstWrite, Phase::SecondWrite, Phase::OkWrite};
-                landing.phase = writes[std::min(writesServed, 2)];
-            }
-            return landing;
-        }
-        if (code == kSimGetStreamState) {
+            refusedCode = trace[i].code;
+        } else if (trace[i].code == kSimGetStreamState) {
             landing.lastShownStep = StepOf(clean, operation);
         }
-        writesServed += code == kSimSetSettings ? 1 : 0;
+        readServed = readServed || (refusedCode == 0 && trace[i].code == kSimGetSettings);
+        writesServed += refusedCode == 0 && trace[i].code == kSimSetSettings ? 1 : 0;
     }
+    landing.phase = PhaseOf(readServed, writesServed, refusedCode);
     return landing;
 }
 
 DisplayTexts ExpectedDisplay(const SessionRun& clean, const Landing& landing, std::size_t step) {
     if (landing.lastShownStep < 0) {
-        return TemplateDisplay();
+        return DisplayTexts::Template();
     }
     return clean.displays[std::min(step, static_cast<std::size_t>(landing.lastShownStep))];
 }
@@ -146,7 +111,7 @@ private:
         ASSERT_TRUE(WaitForStart(settings, noDevice));
         run.stepStarts.push_back(0);
         if (settings == nullptr) {
-            Dismiss({Kind::NoDevice, noDevice, L"", 0}, nullptr);
+            Dismiss({Shown::NoDevice, noDevice}, nullptr);
             return;
         }
         run.opened = true;
@@ -176,11 +141,11 @@ private:
             ui::Click(settings, IDC_BTN_APPLY);
             run.apply =
                 AwaitOutcome(settings, [&] { return !ui::IsEnabled(settings, IDC_BTN_APPLY); });
-            return Dismiss(run.apply, settings);
+            return Dismiss(ShownOf(run.apply), settings);
         case StepKind::Ok:
             ui::Click(settings, IDOK);
             run.ok = AwaitOutcome(settings, [&] { return !::IsWindow(settings); });
-            Dismiss(run.ok, settings);
+            Dismiss(ShownOf(run.ok), settings);
             return false;
         case StepKind::Start:
             break;
@@ -201,20 +166,20 @@ TEST_F(UnplugFixture, EveryRunEndsAsTheWindowsPromiseForWhereTheUnplugLands) {
     ASSERT_EQ(clean.ok.kind, Kind::Nothing);
     ExpectOpensEqualCloses();
 
-    std::map<Phase, std::vector<std::uint32_t>> unplugsByPhase;
+    std::map<UnplugPhase, std::vector<std::uint32_t>> unplugsByPhase;
     for (std::uint32_t unplugAt = 1; unplugAt <= operations; ++unplugAt) {
         const Landing landing = LandingOf(clean, trace, unplugAt);
-        const PhaseOutcome& expected = OutcomeOf(landing.phase);
+        const UnplugOutcome& expected = OutcomeOf(landing.phase);
         SCOPED_TRACE(testing::Message()
                      << "unplug before operation " << unplugAt << " of " << operations << ", phase "
                      << expected.name << ", first refused " << landing.refused);
         const SessionRun run = RunSession(unplugAt);
         EXPECT_EQ(run.opened, expected.opens);
-        EXPECT_EQ(run.apply.kind, expected.apply);
-        if (expected.apply == Kind::Message) {
+        EXPECT_EQ(ShownOf(run.apply).shown, expected.apply);
+        if (expected.apply == Shown::Message) {
             EXPECT_EQ(run.apply.text, LoadWide(texts, IDS_CONF_WAVE));
         }
-        EXPECT_EQ(run.ok.kind, expected.ok);
+        EXPECT_EQ(ShownOf(run.ok).shown, expected.ok);
         EXPECT_EQ(run.result, expected.result);
         EXPECT_EQ(run.writes, expected.writes);
         if (expected.opens) {
@@ -227,7 +192,7 @@ TEST_F(UnplugFixture, EveryRunEndsAsTheWindowsPromiseForWhereTheUnplugLands) {
         ExpectOpensEqualCloses();
         unplugsByPhase[landing.phase].push_back(unplugAt);
     }
-    for (const PhaseOutcome& outcome : kOutcomes) {
+    for (const UnplugOutcome& outcome : UnplugOutcomes()) {
         const std::vector<std::uint32_t>& at = unplugsByPhase[outcome.phase];
         std::printf("unplug in %-32s %2zu runs (operations %u to %u)\n", outcome.name, at.size(),
                     at.empty() ? 0u : at.front(), at.empty() ? 0u : at.back());
