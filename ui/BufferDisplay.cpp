@@ -36,13 +36,14 @@ void BufferDisplay::Show(const StreamState& state, std::int32_t bufferLevel,
     std::u16string format;
     const std::u16string sizeText =
         LoadText(m_texts, IDS_FMT_ASIO_BUF_SIZE, format) ? FormatSampleCount(format, size) : u"";
-    SetTextIfChanged(IDC_TXT_ASIO_BUF_SIZE, sizeText);
+    const TextControls& controls = Controls();
+    SetTextIfChanged(controls.size, sizeText);
 
     const int rangeMax = m_slider.GetRangeMax();
     const int position = m_slider.GetPos();
     const MeterLengths meter = MeterRowLengths(rangeMax, position, smallerChecked);
-    SetTextIfChanged(IDC_TXT_REALTIME_METER, MeterText(meter.realTime));
-    SetTextIfChanged(IDC_TXT_STABILITY_METER, MeterText(meter.stability));
+    SetTextIfChanged(controls.realTime, MeterText(meter.realTime));
+    SetTextIfChanged(controls.stability, MeterText(meter.stability));
 }
 
 void BufferDisplay::PlaceTickLabels() {
@@ -67,8 +68,17 @@ void BufferDisplay::PlaceTickLabels() {
     }
 }
 
-void BufferDisplay::SetTextIfChanged(int controlId, const std::u16string& text) {
-    HWND control = m_window.GetDlgItem(controlId);
+const BufferDisplay::TextControls& BufferDisplay::Controls() {
+    if (m_controlsOf != m_window.m_hWnd) {
+        m_controlsOf = m_window.m_hWnd;
+        m_controls = {m_window.GetDlgItem(IDC_TXT_ASIO_BUF_SIZE),
+                      m_window.GetDlgItem(IDC_TXT_REALTIME_METER),
+                      m_window.GetDlgItem(IDC_TXT_STABILITY_METER)};
+    }
+    return m_controls;
+}
+
+void BufferDisplay::SetTextIfChanged(HWND control, const std::u16string& text) {
     if (control != nullptr && ControlText(control) != text) {
         ::SetWindowTextW(control, AsWide(text.c_str()));
     }

@@ -26,10 +26,22 @@ public:
     void PlaceTickLabels();
 
 private:
-    void SetTextIfChanged(int controlId, const std::u16string& text);
+    struct TextControls {
+        HWND size = nullptr;
+        HWND realTime = nullptr;
+        HWND stability = nullptr;
+    };
+
+    // The three text controls of the current window, looked up once per window: they live as
+    // long as it does, and each lookup is a round trip to the window manager (under Wine a
+    // server call, a good part of what a refresh costs besides its device requests).
+    const TextControls& Controls();
+    static void SetTextIfChanged(HWND control, const std::u16string& text);
     void CentreUnderTick(HWND label, int tick);
 
     CWnd& m_window;
     CSliderCtrl& m_slider;
     TextPort& m_texts;
+    HWND m_controlsOf = nullptr;
+    TextControls m_controls;
 };
