@@ -49,10 +49,10 @@ void Report(const std::vector<Subject>& subjects, long count) {
                     bench::Percentile(subject.times, 0.5), bench::Percentile(subject.times, 0.1),
                     bench::Percentile(subject.times, 0.9));
     }
-    std::printf("ratio %ls / %ls (medians): %.2f\n", FileName(subjects[0].path).c_str(),
+    std::printf("ratio %ls / %ls: %.2f (medians), %.2f (p10)\n", FileName(subjects[0].path).c_str(),
                 FileName(subjects[1].path).c_str(),
-                bench::Percentile(subjects[0].times, 0.5) /
-                    bench::Percentile(subjects[1].times, 0.5));
+                bench::Ratio(subjects[0].times, subjects[1].times, 0.5),
+                bench::Ratio(subjects[0].times, subjects[1].times, 0.1));
 }
 
 } // namespace

@@ -30,4 +30,12 @@ inline double Percentile(std::vector<double> values, double fraction) {
     return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1))];
 }
 
+// The ratio of the two sets' percentiles at fraction. On a shared machine the low percentiles
+// are the steadier estimate of the cost itself: what others run only ever adds time.
+inline double Ratio(const std::vector<double>& values, const std::vector<double>& baseline,
+                    double fraction) {
+    const double base = Percentile(baseline, fraction);
+    return base > 0 ? Percentile(values, fraction) / base : 0;
+}
+
 } // namespace bench
