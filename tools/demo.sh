@@ -4,7 +4,8 @@
 #   tools/demo.sh
 # With $DISPLAY set the applet opens on that display; close it to end the demo. Without one it
 # runs headless under Xvfb: the applet's window is saved to BUILD/demo.png and the applet ended.
-# TX_LOCALE picks the language (default en_US); TX_DEMO_TITLE the window title to wait for.
+# TX_LOCALE picks the language (default en_US); TX_DEMO_TITLE overrides the window title to wait
+# for, which otherwise follows the language.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 tools=$PWD/tools
@@ -12,7 +13,17 @@ source "$tools/bench-lib.sh"
 root=$(realpath -m "${TX_BUILD_DIR:-$PWD/build}")
 export TX_BUILD_DIR=$root
 exe=$root/win32/app/Qzdp4406.exe
-title=${TX_DEMO_TITLE:-TX-90KL Driver Settings}
+case "${TX_LOCALE:-en_US}" in
+de_*) default_title="TX-90KL Treibereinstellungen" ;;
+es_*) default_title="TX-90KL Configuración del controlador" ;;
+fr_*) default_title="TX-90KL Paramètres du pilote" ;;
+it_*) default_title="TX-90KL Impostazioni del driver" ;;
+nl_*) default_title="TX-90KL Stuurprogramma-instellingen" ;;
+pt_*) default_title="TX-90KL Configurações do Driver" ;;
+ja_*) default_title="TX-90KL Driver の設定" ;;
+*) default_title="TX-90KL Driver Settings" ;;
+esac
+title=${TX_DEMO_TITLE:-$default_title}
 shot=$root/demo.png
 
 # Inside the bench session: start the applet, wait for its window, photograph it, end it.
