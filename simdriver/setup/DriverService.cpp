@@ -109,32 +109,36 @@ std::wstring DriverService::InstalledImage() {
     return std::wstring(system) + L"\\drivers\\" + kDriverFileName;
 }
 
-bool DriverService::Install(const std::wstring& sourceImage, SetupError& error) {
+namespace {
+
+// Opens the service manager, removes any installed service, then runs next(manager).
+template <typename Next> bool WithServiceRemoved(SetupError& error, Next next) {
     ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager.get()) {
         return error.Set(L"cannot open the service manager", GetLastError());
     }
-    if (!StopAndDelete(manager.get(), error)) {
-        return false;
-    }
-    const std::wstring image = InstalledImage();
-    if (image.empty() || !CopyFileW(sourceImage.c_str(), image.c_str(), FALSE)) {
-        return error.Set(L"cannot copy " + sourceImage + L" to the drivers folder", GetLastError());
-    }
-    return CreateAndStart(manager.get(), image, error);
+    return StopAndDelete(manager.get(), error) && next(manager.get());
+}
+
+} // namespace
+
+bool DriverService::Install(const std::wstring& sourceImage, SetupError& error) {
+    return WithServiceRemoved(error, [&](SC_HANDLE manager) {
+        const std::wstring image = InstalledImage();
+        if (image.empty() || !CopyFileW(sourceImage.c_str(), image.c_str(), FALSE)) {
+            return error.Set(L"cannot copy " + sourceImage + L" to the drivers folder",
+                             GetLastError());
+        }
+        return CreateAndStart(manager, image, error);
+    });
 }
 
 bool DriverService::Remove(SetupError& error) {
-    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    if (!manager.get()) {
-        return error.Set(L"cannot open the service manager", GetLastError());
-    }
-    if (!StopAndDelete(manager.get(), error)) {
-        return false;
-    }
-    const std::wstring image = InstalledImage();
-    if (!DeleteFileW(image.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-        return error.Set(L"cannot delete " + image, GetLastError());
-    }
-    return true;
+    return WithServiceRemoved(error, [&](SC_HANDLE) {
+        const std::wstring image = InstalledImage();
+        if (!DeleteFileW(image.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+            return error.Set(L"cannot delete " + image, GetLastError());
+        }
+        return true;
+    });
 }
