@@ -8,6 +8,7 @@
 #include "app/CTuneboxApp.h"
 #include "app/ResourceIds.h"
 #include "platform/win32/WideText.h"
+#include "tests/win/support/UiDriver.h"
 
 namespace {
 
@@ -37,17 +38,6 @@ protected:
         EXPECT_NE(window, nullptr);
         m_windows.push_back(window);
         return window;
-    }
-
-    static HWND FirstTopWindow() {
-        HWND first = nullptr;
-        ::EnumWindows(
-            [](HWND window, LPARAM result) -> BOOL CALLBACK {
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&first));
-        return first;
     }
 
     std::vector<HWND> m_windows;
@@ -103,7 +93,7 @@ TEST_F(RunningCopyTest, EmptyTitleMakesNoSearch) {
     // Every text begins with the empty title: a search would show the first window.
     HWND first = MakeWindow(L"First");
     ::SetWindowPos(first, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_EQ(FirstTopWindow(), first);
+    ASSERT_EQ(ui::FirstTopWindow(), first);
     ActivateRunningCopy(u"");
     EXPECT_FALSE(::IsWindowVisible(first));
 }

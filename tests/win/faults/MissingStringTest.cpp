@@ -67,17 +67,6 @@ HWND WaitForThreadWindow(DWORD thread, int controlId) {
     return search.found;
 }
 
-HWND FirstTopWindow() {
-    HWND first = nullptr;
-    ::EnumWindows(
-        [](HWND window, LPARAM result) -> BOOL CALLBACK {
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&first));
-    return first;
-}
-
 class MissingStringFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -158,7 +147,7 @@ TEST_F(MissingStringFixture, SecondCopySearchesForNoWindow) {
     Run(IDC_TXT_NODEV_MSG, [&](HWND noDevice) {
         const HWND foreground = ::GetForegroundWindow();
         ::SetWindowPos(probe, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ASSERT_EQ(FirstTopWindow(), probe);
+        ASSERT_EQ(ui::FirstTopWindow(), probe);
         CTuneboxApp secondCopy;
         EXPECT_FALSE(secondCopy.InitInstance());
         EXPECT_FALSE(::IsWindowVisible(probe));

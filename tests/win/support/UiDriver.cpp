@@ -95,6 +95,17 @@ HWND FindProcessWindow(DWORD processId) {
     return nullptr;
 }
 
+HWND FirstTopWindow() {
+    HWND first = nullptr;
+    ::EnumWindows(
+        [](HWND window, LPARAM result) -> BOOL CALLBACK {
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&first));
+    return first;
+}
+
 HWND FindOwnedDialog(HWND owner) {
     for (HWND window : TopWindows()) {
         if (window != owner && ::GetWindow(window, GW_OWNER) == owner && IsDialogBox(window) &&

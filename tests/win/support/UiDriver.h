@@ -20,6 +20,8 @@ HWND FindTopWindow(std::wstring_view title, DWORD processId = 0);
 HWND WaitForWindow(std::wstring_view title, DWORD processId = 0);
 // The first visible top-level window of the process.
 HWND FindProcessWindow(DWORD processId);
+// The window at the top of the z order, the first that EnumWindows reports.
+HWND FirstTopWindow();
 // A dialog box (message box or nested dialog) that owner owns.
 HWND FindOwnedDialog(HWND owner);
 HWND WaitForOwnedDialog(HWND owner);
